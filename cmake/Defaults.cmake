@@ -14,3 +14,7 @@ if (QYR_SANITIZE)
     add_compile_options (-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options (-fsanitize=address,undefined)
 endif()
+
+# Release builds are hardened the way Debian builds its own packages.
+add_compile_options ($<$<CONFIG:Release>:-D_FORTIFY_SOURCE=2>)
+add_link_options ($<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)

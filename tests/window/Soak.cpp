@@ -69,6 +69,10 @@ int main (int argc, char* argv[])
         Process program ({ QYR_APP }, env);
         const auto windows = waitForWindows (display.display(), title, 1);
 
+        // Closed once the first frame is up, as a user would: a close message that lands
+        // while the framework is still starting waits in Xlib's queue for the next event.
+        std::this_thread::sleep_for (500ms);
+
         if (! windows.empty())
             sendDeleteWindow (display.display(), windows.front());
 

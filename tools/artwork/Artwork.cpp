@@ -130,6 +130,56 @@ namespace
         g.fillPath (head);
     }
 
+    // The monogram, laid out on the badge's 35-unit grid around its centre: the maker's
+    // initial under a headphone band, above a short grey bar.
+    void drawMonogram (juce::Graphics& g, juce::Point<float> centre, float unit)
+    {
+        auto at = [&] (float x, float y) { return centre + juce::Point<float> (x, y) * unit; };
+        g.setColour (juce::Colours::white);
+
+        juce::Path band;
+        band.addCentredArc (centre.x, at (0, -1.5f).y, 5.5f * unit, 5.5f * unit, 0.0f,
+                            -juce::MathConstants<float>::halfPi, juce::MathConstants<float>::halfPi, true);
+        g.strokePath (band, juce::PathStrokeType (1.2f * unit));
+
+        g.fillRoundedRectangle (juce::Rectangle<float> (at (-6.5f, -1.5f), at (-4.0f, 3.0f)), 0.8f * unit);
+        g.fillRoundedRectangle (juce::Rectangle<float> (at (4.0f, -1.5f), at (6.5f, 3.0f)), 0.8f * unit);
+
+        juce::Path initial;
+        auto d = juce::Rectangle<float> (at (-2.0f, -1.0f), at (2.5f, 4.5f));
+        initial.startNewSubPath (d.getX(), d.getY());
+        initial.lineTo (d.getCentreX(), d.getY());
+        initial.quadraticTo (d.getRight(), d.getY(), d.getRight(), d.getCentreY());
+        initial.quadraticTo (d.getRight(), d.getBottom(), d.getCentreX(), d.getBottom());
+        initial.lineTo (d.getX(), d.getBottom());
+        initial.closeSubPath();
+        g.strokePath (initial, juce::PathStrokeType (1.1f * unit));
+
+        g.setColour (juce::Colour (0xffa0a0a0));
+        g.fillRect (juce::Rectangle<float> (at (-3.5f, 6.5f), at (3.5f, 7.5f)));
+    }
+
+    // At the smallest icon size the initial cannot be drawn legibly, so the band, its
+    // ear cups and the bar are set on whole pixels of a 16-unit grid instead.
+    void drawSmallMonogram (juce::Graphics& g, juce::Rectangle<float> area)
+    {
+        const auto u = juce::jmax (1, juce::roundToInt (area.getWidth() / 16.0f));
+        auto cell = [&] (int x, int y, int w, int h)
+        {
+            return juce::Rectangle<int> (x * u, y * u, w * u, h * u) + area.getPosition().roundToInt();
+        };
+
+        g.setColour (juce::Colours::white);
+        g.fillRect (cell (6, 4, 4, 1));
+        g.fillRect (cell (5, 5, 1, 3));
+        g.fillRect (cell (10, 5, 1, 3));
+        g.fillRect (cell (4, 7, 2, 3));
+        g.fillRect (cell (10, 7, 2, 3));
+
+        g.setColour (juce::Colour (0xffa0a0a0));
+        g.fillRect (cell (6, 11, 4, 1));
+    }
+
     //==============================================================================
     // The maker's badge in a square area: a square turned 45 degrees with rounded
     // corners, a dark rim, a lighter face and a white monogram (the initial under a
@@ -168,30 +218,10 @@ namespace
                              juce::Colour (0xff505050), centre.x, area.getBottom() - 2.0f * unit, false });
         g.fillPath (diamond (2.0f * unit));
 
-        // The monogram, laid out on the badge's 35-unit grid around its centre.
-        auto at = [&] (float x, float y) { return centre + juce::Point<float> (x, y) * unit; };
-        g.setColour (juce::Colours::white);
-
-        juce::Path band;
-        band.addCentredArc (centre.x, at (0, -1.5f).y, 5.5f * unit, 5.5f * unit, 0.0f,
-                            -juce::MathConstants<float>::halfPi, juce::MathConstants<float>::halfPi, true);
-        g.strokePath (band, juce::PathStrokeType (1.2f * unit));
-
-        g.fillRoundedRectangle (juce::Rectangle<float> (at (-6.5f, -1.5f), at (-4.0f, 3.0f)), 0.8f * unit);
-        g.fillRoundedRectangle (juce::Rectangle<float> (at (4.0f, -1.5f), at (6.5f, 3.0f)), 0.8f * unit);
-
-        juce::Path initial;
-        auto d = juce::Rectangle<float> (at (-2.0f, -1.0f), at (2.5f, 4.5f));
-        initial.startNewSubPath (d.getX(), d.getY());
-        initial.lineTo (d.getCentreX(), d.getY());
-        initial.quadraticTo (d.getRight(), d.getY(), d.getRight(), d.getCentreY());
-        initial.quadraticTo (d.getRight(), d.getBottom(), d.getCentreX(), d.getBottom());
-        initial.lineTo (d.getX(), d.getBottom());
-        initial.closeSubPath();
-        g.strokePath (initial, juce::PathStrokeType (1.1f * unit));
-
-        g.setColour (juce::Colour (0xffa0a0a0));
-        g.fillRect (juce::Rectangle<float> (at (-3.5f, 6.5f), at (3.5f, 7.5f)));
+        if (size < 24.0f)
+            drawSmallMonogram (g, area);
+        else
+            drawMonogram (g, centre, unit);
     }
 }
 

@@ -1,0 +1,71 @@
+# Install tree and Debian package, laid out as freedesktop and Debian expect.
+include (GNUInstallDirs)
+
+set (QYR_APP_ID "com.dazediri.QYRDownloader")
+set (QYR_RELEASE_DATE "2026-12-11")
+set (QYR_PACKAGE_NAME "qyrdownloader")
+set (QYR_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
+set (QYR_GENERATED_PACKAGING_DIR "${PROJECT_BINARY_DIR}/packaging")
+
+install (TARGETS QYRDownloader RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+install (FILES "${QYR_PACKAGING_DIR}/${QYR_APP_ID}.desktop"
+         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+
+foreach (size IN LISTS QYR_ICON_SIZES)
+    install (FILES "${QYR_PACKAGING_DIR}/icons/${size}x${size}/${QYR_APP_ID}.png"
+             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+endforeach()
+
+configure_file ("${QYR_PACKAGING_DIR}/${QYR_APP_ID}.metainfo.xml.in"
+                "${QYR_GENERATED_PACKAGING_DIR}/${QYR_APP_ID}.metainfo.xml" @ONLY)
+install (FILES "${QYR_GENERATED_PACKAGING_DIR}/${QYR_APP_ID}.metainfo.xml"
+         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
+# The manual page and the changelog go compressed, as Debian's policy asks; the
+# copyright file stays plain text.
+configure_file ("${QYR_PACKAGING_DIR}/QYRDownloader.1.in" "${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1" @ONLY)
+
+foreach (pair "QYRDownloader.1|${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1"
+              "changelog|${QYR_PACKAGING_DIR}/changelog")
+    string (REPLACE "|" ";" pair "${pair}")
+    list (GET pair 0 name)
+    list (GET pair 1 source)
+    add_custom_command (OUTPUT "${QYR_GENERATED_PACKAGING_DIR}/${name}.gz"
+        COMMAND gzip -9 -n -c "${source}" > "${QYR_GENERATED_PACKAGING_DIR}/${name}.gz"
+        DEPENDS "${source}"
+        VERBATIM)
+    list (APPEND compressedFiles "${QYR_GENERATED_PACKAGING_DIR}/${name}.gz")
+endforeach()
+
+add_custom_target (qyr_packaging_files ALL DEPENDS ${compressedFiles})
+
+install (FILES "${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+install (FILES "${QYR_GENERATED_PACKAGING_DIR}/changelog.gz" "${QYR_PACKAGING_DIR}/copyright"
+         DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${QYR_PACKAGE_NAME}")
+
+#===================================================================================================
+set (CPACK_GENERATOR DEB)
+set (CPACK_PACKAGE_NAME "${QYR_PACKAGE_NAME}")
+set (CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set (CPACK_PACKAGE_VENDOR "DAZEdiri")
+set (CPACK_PACKAGE_CONTACT "QYRDownloader developers <qyrdownloader@dazediri.com>")
+set (CPACK_PACKAGE_DESCRIPTION_SUMMARY "download panel for DAZEdiri's audio plug-ins")
+string (CONCAT CPACK_PACKAGE_DESCRIPTION
+    "QYRDownloader opens one small window with download links for the three audio\n"
+    "plug-ins of DAZEdiri and a link to the maker's product page. A click opens\n"
+    "the link in the default web browser, which does the downloading; the program\n"
+    "itself downloads nothing and stores nothing.")
+set (CPACK_STRIP_FILES ON)
+set (CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+
+set (CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set (CPACK_DEBIAN_PACKAGE_SECTION "sound")
+set (CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set (CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.dazediri.com/qyr-products")
+set (CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The browser hand-off goes through xdg-open.
+set (CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set (CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include (CPack)
