@@ -28,6 +28,7 @@ namespace
             if (env.count ("ASAN_OPTIONS") != 0 && wrapper.front() == "strace")
                 env["ASAN_OPTIONS"] += ":detect_leaks=0";
             env["BROWSER"] = browser.script().string();
+            browser.makeDefaultFor (home.path());
 
             auto argv = wrapper;
             argv.push_back (QYR_APP);

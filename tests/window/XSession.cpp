@@ -435,6 +435,19 @@ namespace xsession
         writeExecutable (script(), "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + (scratch.path() / "opened").string() + "'\n");
     }
 
+    void RecordingBrowser::makeDefaultFor (const fs::path& home) const
+    {
+        fs::create_directories (home / ".local/share/applications");
+        fs::create_directories (home / ".config");
+
+        std::ofstream (home / ".local/share/applications/recording-browser.desktop")
+            << "[Desktop Entry]\nType=Application\nName=Recording browser\nExec=" << script().string()
+            << " %u\nMimeType=x-scheme-handler/http;x-scheme-handler/https;\n";
+        std::ofstream (home / ".config/mimeapps.list")
+            << "[Default Applications]\nx-scheme-handler/http=recording-browser.desktop\n"
+            << "x-scheme-handler/https=recording-browser.desktop\n";
+    }
+
     std::vector<std::string> RecordingBrowser::opened() const
     {
         std::vector<std::string> lines;

@@ -126,6 +126,10 @@ namespace xsession
     public:
         RecordingBrowser();
         fs::path script() const    { return scratch.path() / "browser"; }
+
+        /** Makes this the default web browser of a user with the given home folder, as a
+            desktop would: a desktop entry and the user's mimeapps.list. */
+        void makeDefaultFor (const fs::path& home) const;
         std::vector<std::string> opened() const;
 
         /** Waits for `count` addresses, then a little longer to catch any extra. */
