@@ -58,8 +58,6 @@ public:
             setResizable (false, false);
             centreWithSize (getWidth(), getHeight());
             setVisible (true);
-
-            showFirstFrameNow();
         }
 
         ~MainWindow() override = default;
@@ -71,19 +69,6 @@ public:
         }
 
     private:
-        // The framework paints a newly shown window only at its next refresh tick, and
-        // leaves the frame in Xlib's output buffer until the tick after. Painting at once
-        // and making one round trip to the display server (which flushes that buffer)
-        // puts the first frame on screen as soon as the window is visible.
-        void showFirstFrameNow()
-        {
-            if (auto* peer = getPeer())
-            {
-                peer->performAnyPendingRepaintsNow();
-                juce::Desktop::getInstance().getMousePosition();
-            }
-        }
-
         JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
     };
 

@@ -241,6 +241,9 @@ TEST_F (MisuseTest, TwoInstancesStartedTogetherBothShowTheirWindow)
     const auto windows = waitForWindows (display.display(), title, 2);
     ASSERT_EQ (windows.size(), 2u);
 
+    // Closed once their first frames are up, as a user would.
+    std::this_thread::sleep_for (500ms);
+
     for (auto w : windows)
         sendDeleteWindow (display.display(), w);
 
