@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XSession.h"
+
 #include <string>
 
 /*  What a user of the window must see and get, written out for the window tests
@@ -32,5 +34,18 @@ namespace expected
           12, 190, 136, 19, 0xe2b360 },
     };
 
+    // A flat point of the artwork that no control covers: the download arrow's shaft.
+    constexpr int firstFrameX = 382, firstFrameY = 150;
+    constexpr unsigned long firstFrameColour = 0x525252;
+
     constexpr unsigned long sidebarGround = 0x222222, mainGround = 0x333333, labelGrey = 0x959595;
+}
+
+namespace expected
+{
+    /** Waits for the program's first frame in the window. */
+    inline bool waitForFirstFrame (Display* display, Window window)
+    {
+        return xsession::waitForFirstFrame (display, window, firstFrameX, firstFrameY, firstFrameColour);
+    }
 }

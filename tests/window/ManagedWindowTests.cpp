@@ -32,7 +32,7 @@ namespace
             const auto windows = waitForWindows (display.display(), title, 1);
             ASSERT_EQ (windows.size(), 1u) << program->output();
             window = windows.front();
-            std::this_thread::sleep_for (500ms);
+            ASSERT_TRUE (expected::waitForFirstFrame (display.display(), window));
         }
 
         void sendToRoot (const char* messageType, std::initializer_list<long> data)

@@ -71,10 +71,11 @@ int main (int argc, char* argv[])
 
         // Closed once the first frame is up, as a user would: a close message that lands
         // while the framework is still starting waits in Xlib's queue for the next event.
-        std::this_thread::sleep_for (500ms);
-
         if (! windows.empty())
+        {
+            waitForFirstFrame (display.display(), windows.front());
             sendDeleteWindow (display.display(), windows.front());
+        }
 
         const auto status = program.waitForExit (10s);
 
@@ -90,7 +91,7 @@ int main (int argc, char* argv[])
     Process program ({ QYR_APP }, env);
     const auto windows = waitForWindows (display.display(), title, 1);
 
-    if (windows.empty())
+    if (windows.empty() || ! waitForFirstFrame (display.display(), windows.front()))
         return 1;
 
     std::this_thread::sleep_for (2s);

@@ -19,8 +19,7 @@ namespace
     /** Start, a click on each link, and the window manager's close, under a wrapper tool. */
     struct WrappedRun
     {
-        WrappedRun (const std::vector<std::string>& wrapper, std::chrono::milliseconds startTimeout,
-                    std::chrono::milliseconds settleTime)
+        WrappedRun (const std::vector<std::string>& wrapper, std::chrono::milliseconds startTimeout)
         {
             auto env = programEnvironment (display, home.path());
 
@@ -39,8 +38,8 @@ namespace
             if (windows.empty())
                 throw std::runtime_error ("no window: " + program.output());
 
-            // The first frame, and with it the framework's font scan, lands after mapping.
-            std::this_thread::sleep_for (settleTime);
+            if (! expected::waitForFirstFrame (display.display(), windows.front()))
+                throw std::runtime_error ("no first frame: " + program.output());
 
             for (auto& link : links)
                 click (display.display(), windows.front(), link.centreX(), link.centreY());
@@ -113,7 +112,7 @@ TEST (Trace, NothingWrittenAndNoSocketButTheXConnection)
     ScratchFolder traceFolder;
     const auto log = traceFolder.path() / "trace";
     WrappedRun run ({ "strace", "-f", "-qq", "-s", "256", "-o", log.string(),
-                      "-e", "trace=%file,%process,socket,connect,bind,sendto" }, 20s, 1s);
+                      "-e", "trace=%file,%process,socket,connect,bind,sendto" }, 20s);
 
     ASSERT_EQ (run.exitStatus, 0) << run.output;
     EXPECT_EQ (run.opened, std::size (links));
@@ -210,7 +209,7 @@ TEST (Trace, MemcheckFindsNoInvalidAccessAndNoLeakOfOurOwn)
     const auto log = logFolder.path() / "memcheck";
     WrappedRun run ({ "valgrind", "--tool=memcheck", "--leak-check=full", "--show-leak-kinds=definite",
                       "--errors-for-leak-kinds=definite", "--error-exitcode=99", "--child-silent-after-fork=yes",
-                      "--suppressions=" QYR_VALGRIND_SUPPRESSIONS, "--log-file=" + log.string() }, 90s, 10s);
+                      "--suppressions=" QYR_VALGRIND_SUPPRESSIONS, "--log-file=" + log.string() }, 90s);
 
     const auto report = readFile (log);
     EXPECT_EQ (run.exitStatus, 0) << report;

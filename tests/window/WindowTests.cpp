@@ -45,8 +45,9 @@ namespace
             if (windows.empty())
                 throw std::runtime_error ("the window did not appear; the program said: " + program->output());
 
-            // The first frame lands a moment after mapping.
-            std::this_thread::sleep_for (500ms);
+            if (! expected::waitForFirstFrame (display.display(), windows.front()))
+                throw std::runtime_error ("the window showed no first frame; the program said: " + program->output());
+
             return windows.front();
         }
 
@@ -241,8 +242,13 @@ TEST_F (MisuseTest, TwoInstancesStartedTogetherBothShowTheirWindow)
     const auto windows = waitForWindows (display.display(), title, 2);
     ASSERT_EQ (windows.size(), 2u);
 
-    // Closed once their first frames are up, as a user would.
-    std::this_thread::sleep_for (500ms);
+    // Closed once their first frames are up, as a user would. Both are centred, one over
+    // the other, so each is raised to be seen.
+    for (auto w : windows)
+    {
+        XRaiseWindow (display.display(), w);
+        EXPECT_TRUE (expected::waitForFirstFrame (display.display(), w));
+    }
 
     for (auto w : windows)
         sendDeleteWindow (display.display(), w);

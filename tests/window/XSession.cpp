@@ -312,6 +312,29 @@ namespace xsession
         return found;
     }
 
+    bool waitForFirstFrame (Display* display, Window window, int x, int y, unsigned long colour,
+                            std::chrono::milliseconds timeout)
+    {
+        // Reading a window that is not yet viewable is an X error, which only means "not yet".
+        auto previous = XSetErrorHandler (ignoreXErrors);
+        const auto shown = waitUntil ([&]
+        {
+            auto* image = XGetImage (display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+
+            if (image == nullptr)
+                return false;
+
+            const auto pixel = XGetPixel (image, 0, 0) & 0xffffff;
+            XDestroyImage (image);
+            return pixel == colour;
+        }, timeout);
+
+        XSync (display, False);
+        XSetErrorHandler (previous);
+        std::this_thread::sleep_for (300ms);
+        return shown;
+    }
+
     Geometry geometryOf (Display* display, Window window)
     {
         XWindowAttributes attributes {};

@@ -93,6 +93,12 @@ namespace xsession
     std::vector<Window> waitForWindows (Display* display, const std::string& title, size_t count,
                                         std::chrono::milliseconds timeout = 10s);
 
+    /** Waits until the window's pixel at (x, y) shows the colour, then a little longer for
+        the program to return to its event loop: a window is usable once its first frame is
+        up, and events sent before that may wait in the program's Xlib queue. */
+    bool waitForFirstFrame (Display* display, Window window, int x, int y, unsigned long colour,
+                            std::chrono::milliseconds timeout = 20s);
+
     struct Geometry { int x, y, width, height; };
     Geometry geometryOf (Display* display, Window window);
 
