@@ -10,8 +10,7 @@ namespace
 
     //==============================================================================
     // The backing buttons: semi-transparent plates under the product links. Only the
-    // fill colour ever shows; the others are set so that the look never falls back
-    // to the default look-and-feel's.
+    // fill colour ever shows, since nothing toggles them and they carry no text.
     const juce::Colour backingFill    { 0xa7c4783d };
     const juce::Colour backingFillOn  { 0xffe2aa48 };
     const juce::Colour backingTextOff { 0xffebc371 };
