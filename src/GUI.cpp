@@ -16,13 +16,13 @@ namespace
     const juce::Colour backingTextOff { 0xffebc371 };
     const juce::Colour backingTextOn  { 0xffdfc7ad };
 
-    struct BackingButtonSpec
+    struct BackingButtonSettings
     {
         const char* tooltip;
         juce::Rectangle<int> bounds;
     };
 
-    const BackingButtonSpec backingButtonSpecs[]
+    const BackingButtonSettings backingButtonSettings[]
     {
         { "Download LUMENO\n VST for Windows x64\n",         { 6,  70, 150, 32 } },
         { "Download KIRRATONE VST3\n for Windows x64\n",      { 6, 128, 150, 32 } },
@@ -33,7 +33,7 @@ namespace
     // The links: the maker's product page, then the three product archives. The
     // addresses hold no character that a shell treats specially inside double
     // quotes, since the framework hands them to /bin/sh on Linux.
-    struct LinkSpec
+    struct LinkSettings
     {
         const char* text;
         const char* tooltip;
@@ -44,14 +44,14 @@ namespace
 
     const juce::Colour productLinkColour { 0xffe2b360 };
 
-    const LinkSpec makerLinkSpec
+    const LinkSettings makerLinkSettings
     {
         "DAZEdiri", "Visit DAZEdiri",
         "https://www.dazediri.com/qyr-products",
         juce::Colour (0xffffae59), { 528, 272, 64, 16 }
     };
 
-    const LinkSpec productLinkSpecs[]
+    const LinkSettings productLinkSettingss[]
     {
         { "LUMENO VST3", "",
           "https://www.mediafire.com/file/k3v9qz2m8w4xj7t/DAZEdiri_LUMENO_1.0.2_AU.zip/file",
@@ -65,17 +65,17 @@ namespace
     };
 
     //==============================================================================
-    void configureBackingButton (juce::TextButton& button, const BackingButtonSpec& spec,
+    void configureBackingButton (juce::TextButton& button, const BackingButtonSettings& settings,
                                  juce::Button::Listener& listener)
     {
-        button.setTooltip (TRANS (spec.tooltip));
+        button.setTooltip (TRANS (settings.tooltip));
         button.setButtonText ({});
         button.addListener (&listener);
         button.setColour (juce::TextButton::buttonColourId,   backingFill);
         button.setColour (juce::TextButton::buttonOnColourId, backingFillOn);
         button.setColour (juce::TextButton::textColourOffId,  backingTextOff);
         button.setColour (juce::TextButton::textColourOnId,   backingTextOn);
-        button.setBounds (spec.bounds);
+        button.setBounds (settings.bounds);
     }
 
     void configureOsLabel (juce::Label& label)
@@ -92,17 +92,17 @@ namespace
         label.setBounds (312, 8, 136, 27);
     }
 
-    std::unique_ptr<juce::HyperlinkButton> createLink (const LinkSpec& spec)
+    std::unique_ptr<juce::HyperlinkButton> createLink (const LinkSettings& settings)
     {
-        return std::make_unique<juce::HyperlinkButton> (TRANS (spec.text), juce::URL (spec.address));
+        return std::make_unique<juce::HyperlinkButton> (TRANS (settings.text), juce::URL (settings.address));
     }
 
-    void configureLink (juce::HyperlinkButton& link, const LinkSpec& spec)
+    void configureLink (juce::HyperlinkButton& link, const LinkSettings& settings)
     {
-        link.setTooltip (TRANS (spec.tooltip));
-        link.setButtonText (TRANS (spec.text));
-        link.setColour (juce::HyperlinkButton::textColourId, spec.colour);
-        link.setBounds (spec.bounds);
+        link.setTooltip (TRANS (settings.tooltip));
+        link.setButtonText (TRANS (settings.text));
+        link.setColour (juce::HyperlinkButton::textColourId, settings.colour);
+        link.setBounds (settings.bounds);
     }
 }
 
@@ -110,32 +110,32 @@ namespace
 GUI::GUI()
 {
     auto addBackingButton = [this] (std::unique_ptr<juce::TextButton>& member, const char* name,
-                                    const BackingButtonSpec& spec)
+                                    const BackingButtonSettings& settings)
     {
         member = std::make_unique<juce::TextButton> (name);
         addAndMakeVisible (*member);
-        configureBackingButton (*member, spec, *this);
+        configureBackingButton (*member, settings, *this);
     };
 
-    addBackingButton (backingButton1, "backingButton1", backingButtonSpecs[0]);
-    addBackingButton (backingButton2, "backingButton2", backingButtonSpecs[1]);
-    addBackingButton (backingButton3, "backingButton3", backingButtonSpecs[2]);
+    addBackingButton (backingButton1, "backingButton1", backingButtonSettings[0]);
+    addBackingButton (backingButton2, "backingButton2", backingButtonSettings[1]);
+    addBackingButton (backingButton3, "backingButton3", backingButtonSettings[2]);
 
     osLabel = std::make_unique<juce::Label> ("new label", TRANS ("OS : WINDOWS "));
     addAndMakeVisible (*osLabel);
     configureOsLabel (*osLabel);
 
-    auto addLink = [this] (std::unique_ptr<juce::HyperlinkButton>& member, const LinkSpec& spec)
+    auto addLink = [this] (std::unique_ptr<juce::HyperlinkButton>& member, const LinkSettings& settings)
     {
-        member = createLink (spec);
+        member = createLink (settings);
         addAndMakeVisible (*member);
-        configureLink (*member, spec);
+        configureLink (*member, settings);
     };
 
-    addLink (makerLink,    makerLinkSpec);
-    addLink (productLink1, productLinkSpecs[0]);
-    addLink (productLink2, productLinkSpecs[1]);
-    addLink (productLink3, productLinkSpecs[2]);
+    addLink (makerLink,    makerLinkSettings);
+    addLink (productLink1, productLinkSettingss[0]);
+    addLink (productLink2, productLinkSettingss[1]);
+    addLink (productLink3, productLinkSettingss[2]);
 
     // The cache shares one decoded picture between panels, keyed by the array's address.
     backgroundImage = juce::ImageCache::getFromMemory (resource_GUI_qyrdownloaderImageBg_png,
