@@ -22,48 +22,19 @@ namespace
 {
     std::set<pid_t> processTree (pid_t root)
     {
-        std::map<pid_t, pid_t> parentOf;
-        auto* proc = opendir ("/proc");
-
-        while (auto* entry = readdir (proc))
-        {
-            std::ifstream stat (std::string ("/proc/") + entry->d_name + "/stat");
-            std::string line;
-
-            if (std::getline (stat, line))
-            {
-                int ppid = 0;
-                char state = 0;
-
-                if (std::sscanf (line.c_str() + line.rfind (')') + 1, " %c %d", &state, &ppid) == 2)
-                    parentOf[std::atoi (entry->d_name)] = ppid;
-            }
-        }
-
-        closedir (proc);
+        const auto processes = allProcesses();
         std::set<pid_t> tree { root };
 
         for (bool grew = true; grew;)
         {
             grew = false;
 
-            for (auto [pid, ppid] : parentOf)
-                if (tree.count (ppid) != 0 && tree.insert (pid).second)
+            for (auto& p : processes)
+                if (tree.count (p.parent) != 0 && tree.insert (p.pid).second)
                     grew = true;
         }
 
         return tree;
-    }
-
-    long statusField (pid_t pid, const std::string& field, const std::string& task = {})
-    {
-        std::ifstream status ("/proc/" + std::to_string (pid) + (task.empty() ? "" : "/task/" + task) + "/status");
-
-        for (std::string line; std::getline (status, line);)
-            if (line.rfind (field + ":", 0) == 0)
-                return std::stol (line.substr (field.size() + 1));
-
-        return 0;
     }
 
     long peakResidentKiB (pid_t root)

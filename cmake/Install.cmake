@@ -26,19 +26,18 @@ install (FILES "${QYR_GENERATED_PACKAGING_DIR}/${QYR_APP_ID}.metainfo.xml"
 # copyright file stays plain text.
 configure_file ("${QYR_PACKAGING_DIR}/QYRDownloader.1.in" "${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1" @ONLY)
 
-foreach (pair "QYRDownloader.1|${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1"
-              "changelog|${QYR_PACKAGING_DIR}/changelog")
-    string (REPLACE "|" ";" pair "${pair}")
-    list (GET pair 0 name)
-    list (GET pair 1 source)
+function (qyr_gzip source name)
     add_custom_command (OUTPUT "${QYR_GENERATED_PACKAGING_DIR}/${name}.gz"
         COMMAND gzip -9 -n -c "${source}" > "${QYR_GENERATED_PACKAGING_DIR}/${name}.gz"
         DEPENDS "${source}"
         VERBATIM)
-    list (APPEND compressedFiles "${QYR_GENERATED_PACKAGING_DIR}/${name}.gz")
-endforeach()
+endfunction()
 
-add_custom_target (qyr_packaging_files ALL DEPENDS ${compressedFiles})
+qyr_gzip ("${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1" QYRDownloader.1)
+qyr_gzip ("${QYR_PACKAGING_DIR}/changelog" changelog)
+
+add_custom_target (qyr_packaging_files ALL
+    DEPENDS "${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1.gz" "${QYR_GENERATED_PACKAGING_DIR}/changelog.gz")
 
 install (FILES "${QYR_GENERATED_PACKAGING_DIR}/QYRDownloader.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install (FILES "${QYR_GENERATED_PACKAGING_DIR}/changelog.gz" "${QYR_PACKAGING_DIR}/copyright"

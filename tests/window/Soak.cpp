@@ -3,8 +3,7 @@
 #include "Expected.h"
 #include "XSession.h"
 
-#include <dirent.h>
-#include <fstream>
+#include <algorithm>
 #include <iostream>
 
 using namespace xsession;
@@ -12,41 +11,11 @@ using namespace expected;
 
 namespace
 {
-    long residentKiB (pid_t pid)
-    {
-        std::ifstream status ("/proc/" + std::to_string (pid) + "/status");
-
-        for (std::string line; std::getline (status, line);)
-            if (line.rfind ("VmRSS:", 0) == 0)
-                return std::stol (line.substr (6));
-
-        return -1;
-    }
-
     int defunctChildren (pid_t parent)
     {
-        int count = 0;
-        auto* proc = opendir ("/proc");
-
-        while (auto* entry = readdir (proc))
-        {
-            std::ifstream stat (std::string ("/proc/") + entry->d_name + "/stat");
-            std::string line;
-
-            if (! std::getline (stat, line))
-                continue;
-
-            // pid (comm) state ppid ...
-            const auto afterName = line.rfind (')');
-            char state = 0;
-            int ppid = 0;
-
-            if (std::sscanf (line.c_str() + afterName + 1, " %c %d", &state, &ppid) == 2 && state == 'Z' && ppid == parent)
-                ++count;
-        }
-
-        closedir (proc);
-        return count;
+        const auto processes = allProcesses();
+        return (int) std::count_if (processes.begin(), processes.end(),
+                                    [&] (auto& p) { return p.parent == parent && p.state == 'Z'; });
     }
 }
 
@@ -95,7 +64,7 @@ int main (int argc, char* argv[])
         return 1;
 
     std::this_thread::sleep_for (2s);
-    const auto before = residentKiB (program.pid());
+    const auto before = statusField (program.pid(), "VmRSS");
 
     for (int i = 0; i < clicks; ++i)
     {
@@ -105,7 +74,7 @@ int main (int argc, char* argv[])
 
     movePointerAway (display.display());
     std::this_thread::sleep_for (3s);
-    const auto after = residentKiB (program.pid());
+    const auto after = statusField (program.pid(), "VmRSS");
     const auto zombies = defunctChildren (program.pid());
 
     sendDeleteWindow (display.display(), windows.front());

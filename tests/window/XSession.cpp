@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 
 #include <csignal>
+#include <dirent.h>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -227,6 +228,42 @@ namespace xsession
     std::string Process::output() const
     {
         return readFile (scratch.path() / "output");
+    }
+
+    std::vector<ProcessEntry> allProcesses()
+    {
+        std::vector<ProcessEntry> processes;
+        auto* proc = opendir ("/proc");
+
+        while (auto* entry = readdir (proc))
+        {
+            std::ifstream stat (std::string ("/proc/") + entry->d_name + "/stat");
+            std::string line;
+
+            // pid (comm) state ppid ...; the name may hold spaces and parentheses.
+            if (! std::getline (stat, line))
+                continue;
+
+            char state = 0;
+            int parent = 0;
+
+            if (std::sscanf (line.c_str() + line.rfind (')') + 1, " %c %d", &state, &parent) == 2)
+                processes.push_back ({ std::atoi (entry->d_name), parent, state });
+        }
+
+        closedir (proc);
+        return processes;
+    }
+
+    long statusField (pid_t pid, const std::string& field, const std::string& thread)
+    {
+        std::ifstream status ("/proc/" + std::to_string (pid) + (thread.empty() ? "" : "/task/" + thread) + "/status");
+
+        for (std::string line; std::getline (status, line);)
+            if (line.rfind (field + ":", 0) == 0)
+                return std::stol (line.substr (field.size() + 1));
+
+        return 0;
     }
 
     std::map<std::string, std::string> programEnvironment (const VirtualDisplay& display, const fs::path& home,

@@ -80,6 +80,18 @@ namespace xsession
         std::optional<int> status;
     };
 
+    /** A process as /proc lists it. */
+    struct ProcessEntry
+    {
+        pid_t pid, parent;
+        char state;
+    };
+
+    std::vector<ProcessEntry> allProcesses();
+
+    /** A numeric field of /proc/<pid>/status, or of one of its threads; 0 if absent. */
+    long statusField (pid_t pid, const std::string& field, const std::string& thread = {});
+
     /** The environment the program gets in these tests: the display, a scratch HOME
         with the usual folders, a PATH, and the sanitizers' settings if any are set. */
     std::map<std::string, std::string> programEnvironment (const VirtualDisplay& display, const fs::path& home,
