@@ -32,6 +32,12 @@ namespace
             const auto windows = waitForWindows (display.display(), title, 1);
             ASSERT_EQ (windows.size(), 1u) << program->output();
             window = windows.front();
+
+            // The pointer crosses the window, as a user's does. An expose that reaches the
+            // framework while it waits on the display server stays in Xlib's queue until the
+            // next event, so without one the window can stay blank.
+            movePointer (display.display(), window, 300, 150);
+            movePointerAway (display.display());
             ASSERT_TRUE (expected::waitForFirstFrame (display.display(), window));
         }
 
