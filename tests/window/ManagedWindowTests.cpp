@@ -36,9 +36,13 @@ namespace
             // The pointer crosses the window, as a user's does. An expose that reaches the
             // framework while it waits on the display server stays in Xlib's queue until the
             // next event, so without one the window can stay blank.
-            movePointer (display.display(), window, 300, 150);
-            movePointerAway (display.display());
-            ASSERT_TRUE (expected::waitForFirstFrame (display.display(), window));
+            ASSERT_TRUE (waitUntil ([&]
+            {
+                movePointer (display.display(), window, 300, 150);
+                movePointerAway (display.display());
+                return xsession::waitForFirstFrame (display.display(), window, expected::firstFrameX,
+                                                    expected::firstFrameY, expected::firstFrameColour, 1s);
+            }, 20s));
         }
 
         void sendToRoot (const char* messageType, std::initializer_list<long> data)
