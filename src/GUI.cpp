@@ -1,4 +1,5 @@
 #include "GUI.h"
+#include "LinkButton.h"
 
 // Defines resource_GUI_qyrdownloaderImageBg_png, generated at build time from the artwork PNG.
 #include "QYRDownloaderArtwork.h"
@@ -30,9 +31,7 @@ namespace
     };
 
     //==============================================================================
-    // The links: the maker's product page, then the three product archives. The
-    // addresses hold no character that a shell treats specially inside double
-    // quotes, since the framework hands them to /bin/sh on Linux.
+    // The links: the maker's product page, then the three product archives.
     struct LinkSettings
     {
         const char* text;
@@ -51,7 +50,7 @@ namespace
         juce::Colour (0xffffae59), { 528, 272, 64, 16 }
     };
 
-    const LinkSettings productLinkSettingss[]
+    const LinkSettings productLinkSettings[]
     {
         { "LUMENO VST3", "",
           "https://www.mediafire.com/file/k3v9qz2m8w4xj7t/DAZEdiri_LUMENO_1.0.2_AU.zip/file",
@@ -94,7 +93,7 @@ namespace
 
     std::unique_ptr<juce::HyperlinkButton> createLink (const LinkSettings& settings)
     {
-        return std::make_unique<juce::HyperlinkButton> (TRANS (settings.text), juce::URL (settings.address));
+        return std::make_unique<LinkButton> (TRANS (settings.text), juce::URL (settings.address));
     }
 
     void configureLink (juce::HyperlinkButton& link, const LinkSettings& settings)
@@ -133,9 +132,9 @@ GUI::GUI()
     };
 
     addLink (makerLink,    makerLinkSettings);
-    addLink (productLink1, productLinkSettingss[0]);
-    addLink (productLink2, productLinkSettingss[1]);
-    addLink (productLink3, productLinkSettingss[2]);
+    addLink (productLink1, productLinkSettings[0]);
+    addLink (productLink2, productLinkSettings[1]);
+    addLink (productLink3, productLinkSettings[2]);
 
     // The cache shares one decoded picture between panels, keyed by the array's address.
     backgroundImage = juce::ImageCache::getFromMemory (resource_GUI_qyrdownloaderImageBg_png,

@@ -1,5 +1,6 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 #include "GUI.h"
+#include "NativeWindowSupport.h"
 
 //==============================================================================
 /**
@@ -58,6 +59,7 @@ public:
             setResizable (false, false);
             centreWithSize (getWidth(), getHeight());
             setVisible (true);
+            nativeSupport.showFirstFrame();
         }
 
         ~MainWindow() override = default;
@@ -69,6 +71,8 @@ public:
         }
 
     private:
+        NativeWindowSupport nativeSupport { *this };
+
         JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
     };
 

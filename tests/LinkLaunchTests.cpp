@@ -1,4 +1,5 @@
 #include "GUI.h"
+#include "LinkButton.h"
 #include "TestHelpers.h"
 
 using namespace testing_helpers;
@@ -42,4 +43,18 @@ TEST (LinkLaunch, EveryClickHandsTheAddressOverAgain)
     linkAt (panel, 2)->triggerClick();
 
     EXPECT_EQ (browser.waitForAddresses (2), juce::StringArray (expectedAddresses[2], expectedAddresses[2]));
+}
+
+TEST (LinkLaunch, AnAddressReachesTheBrowserByteForByteAndRunsNothing)
+{
+    juce::TemporaryFile marker;
+    const auto touch = "touch " + marker.getFile().getFullPathName();
+    const juce::String address ("https://example.com/a b/$(" + touch + ")/`" + touch + "`/\"q\"/'s'/$HOME;" + touch);
+
+    LinkButton link ("hostile", juce::URL (address));
+    BrowserRecorder browser;
+    link.triggerClick();
+
+    EXPECT_EQ (browser.waitForAddresses (1), juce::StringArray (address));
+    EXPECT_FALSE (marker.getFile().exists());
 }

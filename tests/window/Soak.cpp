@@ -1,6 +1,8 @@
-// The soak run, outside the default suite: many starts and closes, then many clicks in
-// one process. Prints what it measured and exits non-zero if a run did not end cleanly.
+// The soak run, outside the default suite: the start-and-close table many times beside
+// two busy loops, then many clicks in one process. Prints what it counted and exits
+// non-zero if any run stalled or any hand-off shell was left behind.
 #include "Expected.h"
+#include "Scenarios.h"
 #include "XSession.h"
 
 #include <algorithm>
@@ -17,12 +19,47 @@ namespace
         return (int) std::count_if (processes.begin(), processes.end(),
                                     [&] (auto& p) { return p.parent == parent && p.state == 'Z'; });
     }
+
+    /** The table's stalls: starts and closes on a bare server and under openbox. */
+    int stallsUnderLoad (int rounds)
+    {
+        // Two busy loops, one a core, so that the program competes for the CPU.
+        std::vector<std::unique_ptr<Process>> busyLoops;
+
+        for (int i = 0; i < 2; ++i)
+            busyLoops.push_back (std::make_unique<Process> (std::vector<std::string> { "/bin/sh", "-c", "while :; do :; done" },
+                                                            std::map<std::string, std::string>()));
+
+        int stalls = 0;
+
+        for (auto manager : { WindowManager::none, WindowManager::openbox })
+        {
+            const Desktop desktop (manager);
+
+            for (auto moment : { scenarios::CloseMoment::whenMapped, scenarios::CloseMoment::afterFirstFrame })
+            {
+                int stalled = 0;
+
+                for (int i = 0; i < rounds; ++i)
+                    if (scenarios::startAndClose (desktop, moment).stalled (moment))
+                        ++stalled;
+
+                std::cout << nameOf (manager) << ", " << scenarios::nameOf (moment) << ": " << stalled
+                          << " of " << rounds << " stalled" << std::endl;
+                stalls += stalled;
+            }
+        }
+
+        return stalls;   // the busy loops end with their Process objects
+    }
 }
 
 int main (int argc, char* argv[])
 {
-    const int cycles = argc > 1 ? std::atoi (argv[1]) : 100;
+    const int rounds = argc > 1 ? std::atoi (argv[1]) : 100;
     const int clicks = argc > 2 ? std::atoi (argv[2]) : 1000;
+
+    const auto stalls = stallsUnderLoad (rounds);
 
     VirtualDisplay display;
     ScratchFolder home, bin;
@@ -31,39 +68,12 @@ int main (int argc, char* argv[])
     writeExecutable (bin.path() / "xdg-open", "#!/bin/sh\nexit 0\n");
     auto env = programEnvironment (display, home.path(), bin.path().string() + ":/usr/bin:/bin");
 
-    int badExits = 0;
-
-    for (int i = 0; i < cycles; ++i)
-    {
-        Process program ({ QYR_APP }, env);
-        const auto windows = waitForWindows (display.display(), title, 1);
-
-        // Closed once the first frame is up, as a user would: a close message that lands
-        // while the framework is still starting waits in Xlib's queue for the next event.
-        if (! windows.empty())
-        {
-            waitForFirstFrame (display.display(), windows.front());
-            sendDeleteWindow (display.display(), windows.front());
-        }
-
-        const auto status = program.waitForExit (10s);
-
-        if (windows.empty() || status != 0)
-        {
-            ++badExits;
-            std::cerr << "cycle " << i << ": " << (windows.empty() ? "no window" : "exit status " + std::to_string (status.value_or (-1))) << "\n";
-        }
-    }
-
-    std::cout << "start/close cycles: " << cycles << ", not ending with status 0: " << badExits << "\n";
-
     Process program ({ QYR_APP }, env);
     const auto windows = waitForWindows (display.display(), title, 1);
 
     if (windows.empty() || ! waitForFirstFrame (display.display(), windows.front()))
         return 1;
 
-    std::this_thread::sleep_for (2s);
     const auto before = statusField (program.pid(), "VmRSS");
 
     for (int i = 0; i < clicks; ++i)
@@ -72,18 +82,19 @@ int main (int argc, char* argv[])
         click (display.display(), windows.front(), link.centreX(), link.centreY());
     }
 
-    movePointerAway (display.display());
-    std::this_thread::sleep_for (3s);
+    // The last shells may still be running; each is reaped as soon as it ends.
+    waitUntil ([&] { return defunctChildren (program.pid()) == 0; }, 5s);
     const auto after = statusField (program.pid(), "VmRSS");
     const auto zombies = defunctChildren (program.pid());
 
     sendDeleteWindow (display.display(), windows.front());
     const auto status = program.waitForExit (10s);
 
-    std::cout << "clicks: " << clicks << "\n"
+    std::cout << "stalls: " << stalls << "\n"
+              << "clicks: " << clicks << "\n"
               << "resident before: " << before << " KiB, after: " << after << " KiB, growth: " << after - before << " KiB\n"
-              << "defunct hand-off shells left by the framework: " << zombies << "\n"
+              << "defunct hand-off shells: " << zombies << "\n"
               << "exit status after the clicks: " << status.value_or (-1) << "\n";
 
-    return badExits == 0 && status == 0 ? 0 : 1;
+    return stalls == 0 && zombies == 0 && status == 0 ? 0 : 1;
 }

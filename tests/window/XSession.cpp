@@ -368,7 +368,6 @@ namespace xsession
 
         XSync (display, False);
         XSetErrorHandler (previous);
-        std::this_thread::sleep_for (300ms);
         return shown;
     }
 
@@ -487,6 +486,79 @@ namespace xsession
         event.xclient.data.l[1] = CurrentTime;
         XSendEvent (display, window, False, NoEventMask, &event);
         XSync (display, False);
+    }
+
+    void sendToRoot (Display* display, Window window, const char* messageType, std::initializer_list<long> data)
+    {
+        XEvent event {};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = atom (display, messageType);
+        event.xclient.format = 32;
+        std::copy (data.begin(), data.end(), event.xclient.data.l);
+        XSendEvent (display, DefaultRootWindow (display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XSync (display, False);
+    }
+
+    //==============================================================================
+    std::string nameOf (WindowManager manager)
+    {
+        switch (manager)
+        {
+            case WindowManager::openbox:  return "openbox";
+            case WindowManager::icewm:    return "icewm";
+            case WindowManager::fluxbox:  return "fluxbox";
+            case WindowManager::i3:       return "i3";
+            case WindowManager::none:     break;
+        }
+
+        return "none";
+    }
+
+    Desktop::Desktop (WindowManager wm)
+        : manager (wm), display (wm == WindowManager::none)
+    {
+        if (manager == WindowManager::none)
+            return;
+
+        // i3 asks for a configuration with a wizard when it finds none.
+        if (manager == WindowManager::i3)
+        {
+            fs::create_directories (home.path() / ".config/i3");
+            std::ofstream (home.path() / ".config/i3/config") << "# i3 config file (v4)\nfont pango:monospace 8\nfloating_modifier Mod1\n";
+        }
+
+        // fluxbox's style sets a wallpaper through fbsetbg, which finds no setter here and
+        // puts up a message window over the screen's centre; the overlay turns it off.
+        if (manager == WindowManager::fluxbox)
+        {
+            fs::create_directories (home.path() / ".fluxbox");
+            std::ofstream (home.path() / ".fluxbox/overlay") << "background: none\n";
+        }
+
+        windowManager = std::make_unique<Process> (std::vector<std::string> { nameOf (manager) },
+                                                   programEnvironment (display, home.path()));
+
+        // Ready once it manages a window from its event loop, which some of them enter
+        // well after they name themselves on the root window. Every one of them marks a
+        // window it manages with WM_STATE.
+        const auto probe = XCreateSimpleWindow (x(), DefaultRootWindow (x()), 0, 0, 10, 10, 0, 0, 0);
+        XMapWindow (x(), probe);
+        XSync (x(), False);
+        const auto answered = waitUntil ([&] { return ! cardinalProperty (x(), probe, "WM_STATE").empty(); }, 20s);
+        XDestroyWindow (x(), probe);
+        XSync (x(), False);
+
+        if (! answered)
+            throw std::runtime_error (nameOf (manager) + " did not start: " + windowManager->output());
+    }
+
+    void Desktop::close (Window window) const
+    {
+        if (manager == WindowManager::none)
+            sendDeleteWindow (x(), window);
+        else
+            sendToRoot (x(), window, "_NET_CLOSE_WINDOW", { CurrentTime, 2 });
     }
 
     //==============================================================================

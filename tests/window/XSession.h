@@ -105,9 +105,7 @@ namespace xsession
     std::vector<Window> waitForWindows (Display* display, const std::string& title, size_t count,
                                         std::chrono::milliseconds timeout = 10s);
 
-    /** Waits until the window's pixel at (x, y) shows the colour, then a little longer for
-        the program to return to its event loop: a window is usable once its first frame is
-        up, and events sent before that may wait in the program's Xlib queue. */
+    /** Waits until the window's pixel at (x, y) shows the colour. */
     bool waitForFirstFrame (Display* display, Window window, int x, int y, unsigned long colour,
                             std::chrono::milliseconds timeout = 20s);
 
@@ -136,6 +134,35 @@ namespace xsession
 
     /** Sends the message a window manager's close button sends. */
     void sendDeleteWindow (Display* display, Window window);
+
+    /** Sends a client message about the window to the root, as pagers and other clients
+        ask a window manager to act (_NET_CLOSE_WINDOW, _NET_MOVERESIZE_WINDOW). */
+    void sendToRoot (Display* display, Window window, const char* messageType, std::initializer_list<long> data);
+
+    //==============================================================================
+    /** The window managers the program is tried under, all from Debian. */
+    enum class WindowManager { none, openbox, icewm, fluxbox, i3 };
+
+    std::string nameOf (WindowManager);
+
+    /** A private X server with a window manager running on it, or none, and a scratch
+        HOME that holds the window manager's configuration and the program's. */
+    class Desktop
+    {
+    public:
+        explicit Desktop (WindowManager);
+
+        Display* x() const    { return display.display(); }
+
+        /** Asks the window manager to close the window, as its close button does; with no
+            window manager, sends the window what its close button would. */
+        void close (Window window) const;
+
+        const WindowManager manager;
+        VirtualDisplay display;
+        ScratchFolder home;
+        std::unique_ptr<Process> windowManager;
+    };
 
     //==============================================================================
     /** A browser that writes down what it is asked to open, one address a line. */

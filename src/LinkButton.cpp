@@ -1,0 +1,7 @@
+#include "LinkButton.h"
+
+void LinkButton::clicked()
+{
+    if (getURL().isWellFormed())
+        openInDefaultBrowser (getURL());
+}
