@@ -1,9 +1,10 @@
 // Starts one program on a private X server and measures it from outside:
 //
-//   qyr_probe [--idle SECONDS] [--hover] [--title NAME] [--env NAME=VALUE]... X Y RRGGBB -- program args...
+//   qyr_probe [--idle SECONDS] [--hover] [--openbox] [--title NAME] [--env NAME=VALUE]... X Y RRGGBB -- program args...
 //
 // X Y is a point of the 600 x 300 picture, centred on the 1024 x 768 screen, that shows
-// RRGGBB once the first frame is up. Prints one line of key=value figures.
+// RRGGBB once the first frame is up. With --openbox the server runs that window manager,
+// started and ready before the clock starts. Prints one line of key=value figures.
 #include "../tests/window/XSession.h"
 
 #include <X11/Xutil.h>
@@ -86,6 +87,7 @@ int main (int argc, char* argv[])
 {
     int idleSeconds = 0;
     bool hover = false;
+    auto manager = WindowManager::none;
     std::string title;
     std::vector<std::string> extraEnvironment;
     int arg = 1;
@@ -96,13 +98,14 @@ int main (int argc, char* argv[])
 
         if (option == "--idle")        idleSeconds = std::atoi (argv[++arg]);
         else if (option == "--hover")  hover = true;
+        else if (option == "--openbox") manager = WindowManager::openbox;
         else if (option == "--title")  title = argv[++arg];
         else if (option == "--env")    extraEnvironment.emplace_back (argv[++arg]);
     }
 
     if (argc - arg < 5)
     {
-        std::cerr << "usage: qyr_probe [--idle S] [--hover] [--title NAME] [--env NAME=VALUE]... X Y RRGGBB -- program args...\n";
+        std::cerr << "usage: qyr_probe [--idle S] [--hover] [--openbox] [--title NAME] [--env NAME=VALUE]... X Y RRGGBB -- program args...\n";
         return 2;
     }
 
@@ -110,12 +113,11 @@ int main (int argc, char* argv[])
     const auto colour = std::stoul (argv[arg + 2], nullptr, 16);
     const std::vector<std::string> command (argv + arg + 4, argv + argc);
 
-    VirtualDisplay display;
-    ScratchFolder home;
-    auto* x11 = display.display();
-    const int left = (display.width() - 600) / 2, top = (display.height() - 300) / 2;
+    const Desktop desktop (manager);
+    auto* x11 = desktop.x();
+    const int left = (desktop.display.width() - 600) / 2, top = (desktop.display.height() - 300) / 2;
 
-    auto environment = programEnvironment (display, home.path());
+    auto environment = programEnvironment (desktop.display, desktop.home.path());
 
     for (auto& setting : extraEnvironment)
         environment[setting.substr (0, setting.find ('='))] = setting.substr (setting.find ('=') + 1);

@@ -4,14 +4,17 @@ set (QYR_ARTWORK_HEADER_DIR "${PROJECT_BINARY_DIR}/generated/artwork")
 qyr_embed_file ("${QYR_ARTWORK_PNG}" "${QYR_ARTWORK_HEADER_DIR}/QYRDownloaderArtwork.h"
                 resource_GUI_qyrdownloaderImageBg_png)
 
-# The panel and its links, which the tests and the benchmarks compile too. What the
-# platform does differently lives in one file of its own for each part.
-set (QYR_PANEL_SOURCES
-    "${PROJECT_SOURCE_DIR}/src/GUI.cpp"
-    "${PROJECT_SOURCE_DIR}/src/LinkButton.cpp"
-    "${PROJECT_SOURCE_DIR}/src/BrowserHandOff_Linux.cpp")
-set (QYR_WINDOW_SOURCES
-    "${PROJECT_SOURCE_DIR}/src/NativeWindowSupport_Linux.cpp")
+# The panel's links and the program's look, shared with the tests and the benchmarks,
+# which compile the panel itself around artwork of their own. What the platform does
+# differently lives in one file of its own for each part.
+add_library (qyr_controls STATIC
+    src/LinkButton.cpp
+    src/LookAndFeel.cpp
+    src/BrowserHandOff_Linux.cpp)
+target_include_directories (qyr_controls PUBLIC "${PROJECT_SOURCE_DIR}/src")
+target_link_libraries (qyr_controls PUBLIC qyr_juce PRIVATE qyr_warnings)
+
+set (QYR_WINDOW_SOURCES "${PROJECT_SOURCE_DIR}/src/NativeWindowSupport_Linux.cpp")
 
 juce_add_gui_app (QYRDownloader
     PRODUCT_NAME "${PROJECT_NAME}"
@@ -20,10 +23,10 @@ juce_add_gui_app (QYRDownloader
 target_sources (QYRDownloader
     PRIVATE
         src/Main.cpp
-        ${QYR_PANEL_SOURCES}
+        src/GUI.cpp
         ${QYR_WINDOW_SOURCES}
         "${QYR_ARTWORK_HEADER_DIR}/QYRDownloaderArtwork.h")
 
 target_include_directories (QYRDownloader PRIVATE "${QYR_ARTWORK_HEADER_DIR}")
 
-target_link_libraries (QYRDownloader PRIVATE qyr_juce qyr_warnings)
+target_link_libraries (QYRDownloader PRIVATE qyr_controls qyr_juce qyr_warnings)

@@ -31,7 +31,8 @@ namespace
     };
 
     //==============================================================================
-    // The links: the maker's product page, then the three product archives.
+    // The links: the maker's product page, then the three product archives. The
+    // keyboard reaches them in reading order: the three products, then the maker.
     struct LinkSettings
     {
         const char* text;
@@ -39,6 +40,7 @@ namespace
         const char* address;
         juce::Colour colour;
         juce::Rectangle<int> bounds;
+        int focusOrder;
     };
 
     const juce::Colour productLinkColour { 0xffe2b360 };
@@ -47,20 +49,20 @@ namespace
     {
         "DAZEdiri", "Visit DAZEdiri",
         "https://www.dazediri.com/qyr-products",
-        juce::Colour (0xffffae59), { 528, 272, 64, 16 }
+        juce::Colour (0xffffae59), { 528, 272, 64, 16 }, 4
     };
 
     const LinkSettings productLinkSettings[]
     {
         { "LUMENO VST3", "",
           "https://www.mediafire.com/file/k3v9qz2m8w4xj7t/DAZEdiri_LUMENO_1.0.2_AU.zip/file",
-          productLinkColour, { 13, 76, 136, 19 } },
+          productLinkColour, { 13, 76, 136, 19 }, 1 },
         { "KIRRATONE VST3", "",
           "https://www.mediafire.com/file/p5n1r8c4y6h2d0s/DAZEdiri_KirraTone_Mac_VST3_with_Samples.zip/file",
-          productLinkColour, { 12, 135, 136, 19 } },
+          productLinkColour, { 12, 135, 136, 19 }, 2 },
         { "DUNEGATE VST3", "",
           "https://www.mediafire.com/file/w7b3f9l2e5u8a1g/DAZEdiri_DuneGate_2.0_Mac.rar/file",
-          productLinkColour, { 12, 190, 136, 19 } },
+          productLinkColour, { 12, 190, 136, 19 }, 3 },
     };
 
     //==============================================================================
@@ -69,6 +71,11 @@ namespace
     {
         button.setTooltip (TRANS (settings.tooltip));
         button.setButtonText ({});
+
+        // Decoration: the link in front of each plate is what the keyboard and assistive
+        // technology reach.
+        button.setWantsKeyboardFocus (false);
+        button.setAccessible (false);
         button.addListener (&listener);
         button.setColour (juce::TextButton::buttonColourId,   backingFill);
         button.setColour (juce::TextButton::buttonOnColourId, backingFillOn);
@@ -102,12 +109,19 @@ namespace
         link.setButtonText (TRANS (settings.text));
         link.setColour (juce::HyperlinkButton::textColourId, settings.colour);
         link.setBounds (settings.bounds);
+        link.setExplicitFocusOrder (settings.focusOrder);
     }
 }
 
 //==============================================================================
 GUI::GUI()
 {
+    // The panel holds the keyboard focus until Tab or Shift+Tab moves it into the links,
+    // which it then keeps going round.
+    setTitle (JUCE_APPLICATION_NAME_STRING);
+    setWantsKeyboardFocus (true);
+    setFocusContainerType (FocusContainerType::keyboardFocusContainer);
+
     auto addBackingButton = [this] (std::unique_ptr<juce::TextButton>& member, const char* name,
                                     const BackingButtonSettings& settings)
     {
@@ -178,4 +192,20 @@ void GUI::resized()
 
 void GUI::buttonClicked (juce::Button*)
 {
+}
+
+bool GUI::keyPressed (const juce::KeyPress& key)
+{
+    // Tab on a link is the framework's; on the panel itself it enters the round of links
+    // from the last or the first, so the link it reaches knows the keyboard moved it.
+    if (! key.isKeyCode (juce::KeyPress::tabKey) || ! hasKeyboardFocus (false))
+        return false;
+
+    const auto forwards = ! key.getModifiers().isShiftDown();
+    const auto links = createKeyboardFocusTraverser()->getAllComponents (this);
+
+    if (! links.empty())
+        (forwards ? links.back() : links.front())->moveKeyboardFocusToSibling (forwards);
+
+    return true;
 }

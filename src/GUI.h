@@ -23,6 +23,7 @@ public:
     void paint (juce::Graphics& g) override;
     void resized() override;
     void buttonClicked (juce::Button* button) override;
+    bool keyPressed (const juce::KeyPress& key) override;
 
 private:
     //==============================================================================

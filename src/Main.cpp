@@ -1,5 +1,6 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 #include "GUI.h"
+#include "LookAndFeel.h"
 #include "NativeWindowSupport.h"
 
 //==============================================================================
@@ -21,12 +22,14 @@ public:
     //==============================================================================
     void initialise (const juce::String&) override
     {
+        juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
         mainWindow.reset (new MainWindow (getApplicationName()));
     }
 
     void shutdown() override
     {
         mainWindow = nullptr;
+        juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
     }
 
     // Files or addresses handed over by the system are ignored.
@@ -55,6 +58,9 @@ public:
         {
             // The native title bar goes first, so that sizing to the content counts the panel alone.
             setUsingNativeTitleBar (true);
+
+            // The panel, not the window, takes the keyboard focus when the window is activated.
+            setWantsKeyboardFocus (false);
             setContentOwned (new GUI(), true);
             setResizable (false, false);
             centreWithSize (getWidth(), getHeight());
@@ -77,6 +83,7 @@ public:
     };
 
 private:
+    QYRLookAndFeel lookAndFeel;
     std::unique_ptr<MainWindow> mainWindow;
 };
 

@@ -13,10 +13,11 @@
 
 using namespace testing_helpers;
 
+// The test's own connection to the private X server, from WindowedTestMain.cpp.
+extern xsession::VirtualDisplay* testDisplay;
+
 namespace
 {
-    xsession::VirtualDisplay* testDisplay = nullptr;
-
     ::Display* frameworkDisplay()    { return juce::XWindowSystem::getInstance()->getDisplay(); }
 
     /** A fixed-size window like the program's, with or without its X11 part. */
@@ -130,17 +131,4 @@ TEST (FrameworkAssumptions, TheFrameworkDropsTheSizeBoundsThatOurPartPutsBack)
     EXPECT_EQ (hints.flags & (PMinSize | PMaxSize | USSize), PMinSize | PMaxSize | USSize);
     EXPECT_EQ (juce::Rectangle<int> (hints.min_width, hints.min_height, hints.max_width, hints.max_height),
                juce::Rectangle<int> (600, 300, 600, 300));
-}
-
-//==============================================================================
-int main (int argc, char** argv)
-{
-    ::testing::InitGoogleTest (&argc, argv);
-
-    xsession::VirtualDisplay display;
-    testDisplay = &display;
-    setenv ("DISPLAY", display.name().c_str(), 1);
-
-    const juce::ScopedJuceInitialiser_GUI framework;
-    return RUN_ALL_TESTS();
 }

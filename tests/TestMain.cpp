@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <juce_gui_basics/juce_gui_basics.h>
+#include "LookAndFeel.h"
 
 int main (int argc, char** argv)
 {
@@ -12,5 +13,11 @@ int main (int argc, char** argv)
 
     // The panel's controls need the framework's message manager and default look.
     const juce::ScopedJuceInitialiser_GUI framework;
-    return RUN_ALL_TESTS();
+
+    // The program's own look, as the application installs it.
+    QYRLookAndFeel lookAndFeel;
+    juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
+    const auto result = RUN_ALL_TESTS();
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+    return result;
 }

@@ -208,3 +208,113 @@ TEST_P (DesktopTest, AClickOnAProductLinkReachesTheBrowser)
 }
 
 INSTANTIATE_TEST_SUITE_P (Desktops, DesktopTest, ::testing::ValuesIn (desktopRows), rowName);
+
+//==============================================================================
+namespace
+{
+    struct KeyboardRow
+    {
+        const char* name;
+        std::vector<std::pair<KeySym, bool>> keys;   // key, with Shift
+        size_t link;                                  // the link whose address opens
+    };
+
+    const KeyboardRow keyboardRows[]
+    {
+        { "TabThenReturnOpensTheFirstProduct",     { { XK_Tab, false }, { XK_Return, false } }, 1 },
+        { "FourTabsThenSpaceOpenTheMakersPage",    { { XK_Tab, false }, { XK_Tab, false }, { XK_Tab, false },
+                                                     { XK_Tab, false }, { XK_space, false } }, 0 },
+        { "ShiftTabWrapsToTheMakersPage",          { { XK_Tab, true }, { XK_Return, false } }, 0 },
+        { "FiveTabsWrapToTheFirstProduct",         { { XK_Tab, false }, { XK_Tab, false }, { XK_Tab, false }, { XK_Tab, false },
+                                                     { XK_Tab, false }, { XK_Return, false } }, 1 },
+    };
+
+    /** The program under openbox, driven with real key events and the pointer still. */
+    class KeyboardTest  : public ::testing::TestWithParam<KeyboardRow>
+    {
+    protected:
+        std::vector<unsigned long> platePixels()
+        {
+            const WindowPixels pixels (desktop.x(), window);
+            std::vector<unsigned long> plate;
+
+            // The plates around their links: the strips left and right of each link, and below it.
+            for (auto& link : links)
+                if (link.x < 100)
+                    for (int y = link.y - 6; y < link.y + link.height + 6; ++y)
+                        for (int x : { 7, 8, 9, 152, 153, 154 })
+                            plate.push_back (pixels.at (x, y));
+
+            return plate;
+        }
+
+        void start()
+        {
+            auto env = programEnvironment (desktop.display, desktop.home.path());
+            env["BROWSER"] = browser.script().string();
+            browser.makeDefaultFor (desktop.home.path());
+            program = std::make_unique<Process> (std::vector<std::string> { QYR_APP }, env);
+
+            const auto windows = waitForWindows (desktop.x(), title, 1);
+            ASSERT_EQ (windows.size(), 1u) << program->output();
+            window = windows.front();
+            ASSERT_TRUE (expected::waitForFirstFrame (desktop.x(), window)) << program->output();
+        }
+
+        std::vector<unsigned long> linkPixels (const expected::Link& link)
+        {
+            const WindowPixels pixels (desktop.x(), window);
+            std::vector<unsigned long> area;
+
+            for (int y = link.y; y < link.y + link.height; ++y)
+                for (int x = link.x; x < link.x + link.width; ++x)
+                    area.push_back (pixels.at (x, y));
+
+            return area;
+        }
+
+        Desktop desktop { WindowManager::openbox };
+        RecordingBrowser browser;
+        std::unique_ptr<Process> program;
+        Window window = 0;
+    };
+
+    using FocusRingTest = KeyboardTest;
+
+    std::string keyboardRowName (const ::testing::TestParamInfo<KeyboardRow>& info)    { return info.param.name; }
+}
+
+TEST_P (KeyboardTest, KeysOpenTheFocusedLinkAndLeaveThePlatesAlone)
+{
+    start();
+    const auto plates = platePixels();
+
+    for (auto [key, withShift] : GetParam().keys)
+    {
+        pressKey (desktop.x(), key, withShift);
+        std::this_thread::sleep_for (150ms);
+        EXPECT_EQ (platePixels(), plates) << "after " << XKeysymToString (key);
+    }
+
+    EXPECT_EQ (browser.waitForOpened (1), std::vector<std::string> { links[GetParam().link].address });
+}
+
+INSTANTIATE_TEST_SUITE_P (Keyboard, KeyboardTest, ::testing::ValuesIn (keyboardRows), keyboardRowName);
+
+TEST_P (FocusRingTest, ShowsAfterTabAndGoesAtAPressElsewhere)
+{
+    start();
+    const auto unfocused = linkPixels (links[1]);
+
+    pressKey (desktop.x(), XK_Tab);
+    EXPECT_TRUE (waitUntil ([&] { return linkPixels (links[1]) != unfocused; }, 5s)) << "no ring after Tab";
+
+    // On the plate beside the link, which takes no focus; then off the plate, which lights
+    // up while the pointer is over it.
+    click (desktop.x(), window, 8, 72);
+    movePointer (desktop.x(), window, 300, 150);
+    EXPECT_TRUE (waitUntil ([&] { return linkPixels (links[1]) == unfocused; }, 5s)) << "the ring stayed";
+    EXPECT_TRUE (browser.waitForOpened (1, 500ms).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P (Keyboard, FocusRingTest, ::testing::Values (keyboardRows[0]), keyboardRowName);

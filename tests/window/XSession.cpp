@@ -3,6 +3,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <csignal>
 #include <dirent.h>
@@ -473,6 +474,23 @@ namespace xsession
         XTestFakeButtonEvent (display, 1, False, CurrentTime);
         XSync (display, False);
         std::this_thread::sleep_for (50ms);
+    }
+
+    void pressKey (Display* display, KeySym key, bool withShift)
+    {
+        const auto shift = XKeysymToKeycode (display, XK_Shift_L);
+        const auto code = XKeysymToKeycode (display, key);
+
+        if (withShift)
+            XTestFakeKeyEvent (display, shift, True, CurrentTime);
+
+        XTestFakeKeyEvent (display, code, True, CurrentTime);
+        XTestFakeKeyEvent (display, code, False, CurrentTime);
+
+        if (withShift)
+            XTestFakeKeyEvent (display, shift, False, CurrentTime);
+
+        XSync (display, False);
     }
 
     void sendDeleteWindow (Display* display, Window window)

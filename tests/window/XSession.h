@@ -132,6 +132,9 @@ namespace xsession
     void movePointerAway (Display* display);
     void click (Display* display, Window window, int x, int y);
 
+    /** Presses and releases a key with XTest, with Shift held if asked. */
+    void pressKey (Display* display, KeySym key, bool withShift = false);
+
     /** Sends the message a window manager's close button sends. */
     void sendDeleteWindow (Display* display, Window window);
 
