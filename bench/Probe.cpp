@@ -2,8 +2,9 @@
 //
 //   qyr_probe [--idle SECONDS] [--hover] [--openbox] [--title NAME] [--env NAME=VALUE]... X Y RRGGBB -- program args...
 //
-// X Y is a point of the 600 x 300 picture, centred on the 1024 x 768 screen, that shows
-// RRGGBB once the first frame is up. With --openbox the server runs that window manager,
+// X Y is a point of the 600 x 300 picture that shows RRGGBB once the first frame is up: in
+// the window with the title, or without one, where the picture centred on the 1024 x 768
+// screen would be. With --openbox the server runs that window manager,
 // started and ready before the clock starts. Prints one line of key=value figures.
 #include "../tests/window/XSession.h"
 
@@ -70,9 +71,15 @@ namespace
         return { ticks, switches };
     }
 
-    unsigned long rootPixel (Display* display, int x, int y)
+    int ignoreXErrors (Display*, XErrorEvent*)    { return 0; }
+
+    unsigned long pixelOf (Display* display, Window window, int x, int y)
     {
-        auto* image = XGetImage (display, DefaultRootWindow (display), x, y, 1, 1, AllPlanes, ZPixmap);
+        // A window that is not viewable yet reads as an error, which only means "not yet".
+        auto previous = XSetErrorHandler (ignoreXErrors);
+        auto* image = XGetImage (display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+        XSync (display, False);
+        XSetErrorHandler (previous);
 
         if (image == nullptr)
             return 0;
@@ -137,7 +144,21 @@ int main (int argc, char* argv[])
         program.signal (SIGKILL);
     };
 
-    while (rootPixel (x11, left + x, top + y) != colour)
+    // A program with a title is read through its own window, wherever the window manager
+    // put it; the others at the point where the centred picture would be.
+    auto shownColour = [&, window = Window (0)] () mutable
+    {
+        if (title.empty())
+            return pixelOf (x11, DefaultRootWindow (x11), left + x, top + y);
+
+        if (window == 0)
+            if (const auto found = findWindows (x11, title); ! found.empty())
+                window = found.front();
+
+        return window == 0 ? 0 : pixelOf (x11, window, x, y);
+    };
+
+    while (shownColour() != colour)
     {
         if (std::chrono::steady_clock::now() - start > 60s || ! program.isRunning())
         {

@@ -63,8 +63,49 @@ set (CPACK_DEBIAN_PACKAGE_SECTION "sound")
 set (CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set (CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.dazediri.com/qyr-products")
 set (CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+# The framework opens its X libraries with dlopen (juce_linux_X11_Symbols), so
+# dpkg-shlibdeps cannot see them. Without libX11 or libXext it finds no X at all and
+# shows no window; without the others it carries on with less: no image cursors
+# (Xcursor), only opaque windows (Xrender), screens and refresh rate from the root
+# window rather than per monitor (Xrandr, Xinerama). Each gets the version its package's
+# shlibs file gives, as dpkg-shlibdeps would; CPack adds the computed ones.
+set (QYR_DLOPENED_REQUIRED libX11.so.6 libXext.so.6)
+set (QYR_DLOPENED_OPTIONAL libXcursor.so.1 libXrender.so.1 libXrandr.so.2 libXinerama.so.1)
+
+# qyr_shlibs_dependency (<soname> <result variable>): "package (>= version)" for a library.
+function (qyr_shlibs_dependency soname result)
+    execute_process (COMMAND dpkg-query --search "*/${soname}" OUTPUT_VARIABLE owner OUTPUT_STRIP_TRAILING_WHITESPACE)
+    string (REGEX REPLACE ":.*" "" package "${owner}")
+    execute_process (COMMAND dpkg-query --control-path "${package}" shlibs OUTPUT_VARIABLE shlibsFile OUTPUT_STRIP_TRAILING_WHITESPACE)
+
+    if (package STREQUAL "" OR NOT EXISTS "${shlibsFile}")
+        message (FATAL_ERROR "No Debian package with a shlibs file holds ${soname}")
+    endif()
+
+    # "libX11 6 libx11-6 (>= 2:1.6.0)" for libX11.so.6
+    string (REGEX MATCH "^(.*)\\.so\\.(.*)$" ignored "${soname}")
+    file (STRINGS "${shlibsFile}" lines REGEX "^${CMAKE_MATCH_1} ${CMAKE_MATCH_2} ")
+    list (GET lines 0 line)
+    string (REGEX MATCH "^[^ ]+ [^ ]+ (.+)$" ignored "${line}")
+    set (${result} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
+
+set (dlopenedRequired)
+foreach (soname IN LISTS QYR_DLOPENED_REQUIRED)
+    qyr_shlibs_dependency (${soname} dependency)
+    list (APPEND dlopenedRequired "${dependency}")
+endforeach()
+
 # The browser hand-off goes through xdg-open.
-set (CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set (dlopenedOptional xdg-utils)
+foreach (soname IN LISTS QYR_DLOPENED_OPTIONAL)
+    qyr_shlibs_dependency (${soname} dependency)
+    list (APPEND dlopenedOptional "${dependency}")
+endforeach()
+
+list (JOIN dlopenedRequired ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+list (JOIN dlopenedOptional ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 set (CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include (CPack)
