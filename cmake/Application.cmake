@@ -7,11 +7,20 @@ qyr_embed_file ("${QYR_ARTWORK_PNG}" "${QYR_ARTWORK_HEADER_DIR}/QYRDownloaderArt
 # The panel's links and the program's look, shared with the tests and the benchmarks,
 # which compile the panel itself around artwork of their own. What the platform does
 # differently lives in one file of its own for each part.
+set (QYR_FONT_HEADER_DIR "${PROJECT_BINARY_DIR}/generated/fonts")
+set (fontHeaders)
+foreach (face QYRLabel QYRLink)
+    qyr_embed_file ("${PROJECT_SOURCE_DIR}/assets/fonts/${face}.typeface" "${QYR_FONT_HEADER_DIR}/${face}Typeface.h"
+                    ${face}_typeface)
+    list (APPEND fontHeaders "${QYR_FONT_HEADER_DIR}/${face}Typeface.h")
+endforeach()
+
 add_library (qyr_controls STATIC
     src/LinkButton.cpp
     src/LookAndFeel.cpp
-    src/BrowserHandOff_Linux.cpp)
-target_include_directories (qyr_controls PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    src/BrowserHandOff_Linux.cpp
+    ${fontHeaders})
+target_include_directories (qyr_controls PUBLIC "${PROJECT_SOURCE_DIR}/src" PRIVATE "${QYR_FONT_HEADER_DIR}")
 target_link_libraries (qyr_controls PUBLIC qyr_juce PRIVATE qyr_warnings)
 
 set (QYR_WINDOW_SOURCES "${PROJECT_SOURCE_DIR}/src/NativeWindowSupport_Linux.cpp")

@@ -1,5 +1,78 @@
 #include "LookAndFeel.h"
 
+// Define QYRLabel_typeface and QYRLink_typeface, generated at build time from assets/fonts.
+#include "QYRLabelTypeface.h"
+#include "QYRLinkTypeface.h"
+
+namespace
+{
+    //==============================================================================
+    /*  A face embedded in the program: no font file is read and nothing depends on the
+        fonts a machine has. A character outside the embedded set comes from the system's
+        default sans, loaded when it is first drawn, so only a program that shows one pays
+        for the framework's scan of the font folders.
+    */
+    class EmbeddedTypeface  : public juce::CustomTypeface
+    {
+    public:
+        explicit EmbeddedTypeface (juce::InputStream&& stream)
+            : CustomTypeface (stream)
+        {
+        }
+
+        bool loadGlyphIfPossible (juce::juce_wchar character) override
+        {
+            if (systemFace == nullptr)
+                systemFace = juce::Font::getDefaultTypefaceForFont ({ juce::Font::getDefaultSansSerifFontName(), 1.0f,
+                                                                      juce::Font::plain });
+
+            juce::Array<int> glyphIndices;
+            juce::Array<float> offsets;
+            systemFace->getGlyphPositions (juce::String::charToString (character), glyphIndices, offsets);
+            juce::Path outline;
+
+            if (glyphIndices.isEmpty() || ! systemFace->getOutlineForGlyph (glyphIndices.getFirst(), outline))
+                return false;
+
+            addGlyph (character, outline, offsets[1]);
+            return true;
+        }
+
+    private:
+        juce::Typeface::Ptr systemFace;
+    };
+
+    template <size_t size>
+    juce::Typeface::Ptr loadEmbedded (const unsigned char (&data)[size])
+    {
+        return new EmbeddedTypeface (juce::MemoryInputStream (data, size, false));
+    }
+}
+
+//==============================================================================
+QYRLookAndFeel::QYRLookAndFeel()
+    : labelFace (loadEmbedded (QYRLabel_typeface)),
+      linkFace (loadEmbedded (QYRLink_typeface))
+{
+}
+
+// "Arial", which the label asks for, gets a face with Arial's metrics; the framework's
+// default sans, which the links use, gets the face the framework finds first on a fresh
+// machine here, of the family it names right after Verdana, its choice on Windows.
+juce::Typeface::Ptr QYRLookAndFeel::getTypefaceForFont (const juce::Font& font)
+{
+    if (font.getTypefaceStyle() == "Regular")
+    {
+        if (font.getTypefaceName() == "Arial")
+            return labelFace;
+
+        if (font.getTypefaceName() == juce::Font::getDefaultSansSerifFontName())
+            return linkFace;
+    }
+
+    return LookAndFeel_V4::getTypefaceForFont (font);
+}
+
 /*  A 1-px rounded outline in the link's own colour, a few pixels outside its text, so
     that it reads as part of the link on both the plates and the dark ground. The links
     keep the framework's default hyperlink font, which is 0.7 of the link's height and
