@@ -87,47 +87,81 @@ namespace
     //==============================================================================
     // The download icon: a cloud outline open at the bottom, with a down arrow
     // running through the opening. x 308-456, y 77-206.
-    void drawDownloadIcon (juce::Graphics& g)
+    //
+    // Its shape is drawn as coverage into a mask first and blended onto the ground once, so
+    // every edge pixel lies between the ground and the icon's grey. Painting the ground's
+    // colour back over the grey would blend the ground onto itself at the inner edges, which
+    // the framework's integer blending can leave one step darker than either.
+    void drawDownloadIcon (juce::Image& image)
     {
         constexpr float stroke = 11.0f;
         constexpr float outerBottom = 170.0f;
+        const juce::Rectangle<int> iconArea { 300, 70, 165, 145 };
 
         struct Lobe { float cx, cy, r; };
         const Lobe lobes[] { { 342.0f, 136.0f, 34.0f },    // left, touching x 308
                              { 385.0f, 127.0f, 50.0f },    // top, touching y 77
                              { 427.0f, 140.0f, 30.0f } };  // right, touching x 456
 
-        auto fillCloud = [&] (float inset, float bottom)
+        // Each shape's coverage of the icon's area, 0 to 255.
+        auto coverageOf = [&] (auto&& draw)
         {
-            juce::Graphics::ScopedSaveState state (g);
-            g.reduceClipRegion (juce::Rectangle<int> (0, 0, width, (int) bottom));
-
-            juce::Path cloud;
-
-            for (auto& lobe : lobes)
-            {
-                auto r = lobe.r - inset;
-                cloud.addEllipse (lobe.cx - r, lobe.cy - r, r * 2.0f, r * 2.0f);
-            }
-
-            cloud.addRectangle (lobes[0].cx, lobes[0].cy, lobes[2].cx - lobes[0].cx, bottom - lobes[0].cy);
-            g.fillPath (cloud);
+            juce::Image mask (juce::Image::SingleChannel, iconArea.getWidth(), iconArea.getHeight(), true,
+                              juce::SoftwareImageType());
+            juce::Graphics g (mask);
+            g.setOrigin (-iconArea.getPosition());
+            g.setColour (juce::Colours::white);
+            draw (g);
+            return mask;
         };
 
-        g.setColour (iconGrey);
-        fillCloud (0.0f, outerBottom);
-        g.setColour (mainGround);
-        fillCloud (stroke, outerBottom - stroke);
+        auto cloud = [&] (float inset, float bottom)
+        {
+            return coverageOf ([&] (juce::Graphics& g)
+            {
+                g.reduceClipRegion (juce::Rectangle<int> (0, 0, width, (int) bottom));
+                juce::Path shape;
+
+                for (auto& lobe : lobes)
+                {
+                    auto r = lobe.r - inset;
+                    shape.addEllipse (lobe.cx - r, lobe.cy - r, r * 2.0f, r * 2.0f);
+                }
+
+                shape.addRectangle (lobes[0].cx, lobes[0].cy, lobes[2].cx - lobes[0].cx, bottom - lobes[0].cy);
+                g.fillPath (shape);
+            });
+        };
+
+        const auto outer = cloud (0.0f, outerBottom);
+        auto hole = cloud (stroke, outerBottom - stroke);
 
         // The opening in the bottom stroke, x 363-401.
-        g.fillRect (363, (int) (outerBottom - stroke), 39, (int) stroke);
+        juce::Graphics (hole).fillRect (juce::Rectangle<int> (363, (int) (outerBottom - stroke), 39, (int) stroke)
+                                            - iconArea.getPosition());
 
-        g.setColour (iconGrey);
-        g.fillRect (374, 134, 18, 46);
+        const auto arrow = coverageOf ([] (juce::Graphics& g)
+        {
+            g.fillRect (374, 134, 18, 46);
 
-        juce::Path head;
-        head.addTriangle (356.0f, 180.0f, 409.0f, 180.0f, 382.5f, 207.0f);
-        g.fillPath (head);
+            juce::Path head;
+            head.addTriangle (356.0f, 180.0f, 409.0f, 180.0f, 382.5f, 207.0f);
+            g.fillPath (head);
+        });
+
+        for (int y = 0; y < iconArea.getHeight(); ++y)
+        {
+            for (int x = 0; x < iconArea.getWidth(); ++x)
+            {
+                auto alphaOf = [&] (const juce::Image& mask) { return (int) mask.getPixelAt (x, y).getAlpha(); };
+                const auto ring = alphaOf (outer) * (255 - alphaOf (hole)) / 255;
+                const auto alpha = std::max (ring, alphaOf (arrow));
+
+                if (alpha > 0)
+                    image.setPixelAt (iconArea.getX() + x, iconArea.getY() + y,
+                                      mainGround.interpolatedWith (iconGrey, (float) alpha / 255.0f));
+            }
+        }
     }
 
     // The monogram, laid out on the badge's 35-unit grid around its centre: the maker's
@@ -238,7 +272,7 @@ juce::Image Artwork::createBackground()
 
     drawTextLines (g);
     drawVersion (g);
-    drawDownloadIcon (g);
+    drawDownloadIcon (image);
     drawBadge (g, { 561.0f, 5.0f, 35.0f, 35.0f }, true);
 
     return image;
