@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "LookAndFeel.h"
+
 namespace juce
 {
     // The framework's own step of its message loop; tests pump it by hand, since
@@ -12,6 +14,15 @@ namespace juce
 
 namespace testing_helpers
 {
+    /** The program's own look, installed as the default as the application installs it. */
+    struct ScopedProgramLook
+    {
+        ScopedProgramLook()     { juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel); }
+        ~ScopedProgramLook()    { juce::LookAndFeel::setDefaultLookAndFeel (nullptr); }
+
+        QYRLookAndFeel lookAndFeel;
+    };
+
     inline juce::File sourceFile (const char* relativePath)
     {
         return juce::File (QYR_SOURCE_DIR).getChildFile (relativePath);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
-#include <juce_gui_basics/juce_gui_basics.h>
-#include "LookAndFeel.h"
+#include "TestHelpers.h"
 
 int main (int argc, char** argv)
 {
@@ -13,11 +12,6 @@ int main (int argc, char** argv)
 
     // The panel's controls need the framework's message manager and default look.
     const juce::ScopedJuceInitialiser_GUI framework;
-
-    // The program's own look, as the application installs it.
-    QYRLookAndFeel lookAndFeel;
-    juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
-    const auto result = RUN_ALL_TESTS();
-    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
-    return result;
+    const testing_helpers::ScopedProgramLook look;
+    return RUN_ALL_TESTS();
 }

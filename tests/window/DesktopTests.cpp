@@ -53,9 +53,12 @@ namespace
     }
 
     //==============================================================================
-    class DesktopTest  : public ::testing::TestWithParam<DesktopRow>
+    /** The program on a desktop of its own, with a recording browser and the pointer still. */
+    class ProgramOnDesktop
     {
     protected:
+        explicit ProgramOnDesktop (WindowManager manager) : desktop (manager) {}
+
         void start()
         {
             auto env = programEnvironment (desktop.display, desktop.home.path());
@@ -69,6 +72,18 @@ namespace
             ASSERT_TRUE (expected::waitForFirstFrame (desktop.x(), window)) << program->output();
         }
 
+        Desktop desktop;
+        RecordingBrowser browser;
+        std::unique_ptr<Process> program;
+        Window window = 0;
+    };
+
+    class DesktopTest  : public ::testing::TestWithParam<DesktopRow>,
+                         protected ProgramOnDesktop
+    {
+    protected:
+        DesktopTest() : ProgramOnDesktop (GetParam().manager) {}
+
         void expectStill600By300 (const char* after)
         {
             // Time for the window manager and the program to act on the request.
@@ -78,10 +93,6 @@ namespace
             EXPECT_EQ (geometry.height, windowHeight) << after << "; " << GetParam().why;
         }
 
-        Desktop desktop { GetParam().manager };
-        RecordingBrowser browser;
-        std::unique_ptr<Process> program;
-        Window window = 0;
     };
 }
 
@@ -230,15 +241,18 @@ namespace
     };
 
     /** The program under openbox, driven with real key events and the pointer still. */
-    class KeyboardTest  : public ::testing::TestWithParam<KeyboardRow>
+    class KeyboardTest  : public ::testing::TestWithParam<KeyboardRow>,
+                          protected ProgramOnDesktop
     {
     protected:
+        KeyboardTest() : ProgramOnDesktop (WindowManager::openbox) {}
+
         std::vector<unsigned long> platePixels()
         {
             const WindowPixels pixels (desktop.x(), window);
             std::vector<unsigned long> plate;
 
-            // The plates around their links: the strips left and right of each link, and below it.
+            // The plates beside their links: the strips left and right of each product link.
             for (auto& link : links)
                 if (link.x < 100)
                     for (int y = link.y - 6; y < link.y + link.height + 6; ++y)
@@ -246,19 +260,6 @@ namespace
                             plate.push_back (pixels.at (x, y));
 
             return plate;
-        }
-
-        void start()
-        {
-            auto env = programEnvironment (desktop.display, desktop.home.path());
-            env["BROWSER"] = browser.script().string();
-            browser.makeDefaultFor (desktop.home.path());
-            program = std::make_unique<Process> (std::vector<std::string> { QYR_APP }, env);
-
-            const auto windows = waitForWindows (desktop.x(), title, 1);
-            ASSERT_EQ (windows.size(), 1u) << program->output();
-            window = windows.front();
-            ASSERT_TRUE (expected::waitForFirstFrame (desktop.x(), window)) << program->output();
         }
 
         std::vector<unsigned long> linkPixels (const expected::Link& link)
@@ -273,10 +274,6 @@ namespace
             return area;
         }
 
-        Desktop desktop { WindowManager::openbox };
-        RecordingBrowser browser;
-        std::unique_ptr<Process> program;
-        Window window = 0;
     };
 
     using FocusRingTest = KeyboardTest;
