@@ -6,46 +6,16 @@
 
 namespace
 {
-    //==============================================================================
     /*  A face embedded in the program: no font file is read and nothing depends on the
-        fonts a machine has. A character outside the embedded set comes from the system's
-        default sans, loaded when it is first drawn, so only a program that shows one pays
-        for the framework's scan of the font folders.
+        fonts a machine has. A character outside the embedded set comes from the framework's
+        fallback face, the system's, so only a program that shows one pays for the framework's
+        scan of the font folders.
     */
-    class EmbeddedTypeface  : public juce::CustomTypeface
-    {
-    public:
-        explicit EmbeddedTypeface (juce::InputStream&& stream)
-            : CustomTypeface (stream)
-        {
-        }
-
-        bool loadGlyphIfPossible (juce::juce_wchar character) override
-        {
-            if (systemFace == nullptr)
-                systemFace = juce::Font::getDefaultTypefaceForFont ({ juce::Font::getDefaultSansSerifFontName(), 1.0f,
-                                                                      juce::Font::plain });
-
-            juce::Array<int> glyphIndices;
-            juce::Array<float> offsets;
-            systemFace->getGlyphPositions (juce::String::charToString (character), glyphIndices, offsets);
-            juce::Path outline;
-
-            if (glyphIndices.isEmpty() || ! systemFace->getOutlineForGlyph (glyphIndices.getFirst(), outline))
-                return false;
-
-            addGlyph (character, outline, offsets[1]);
-            return true;
-        }
-
-    private:
-        juce::Typeface::Ptr systemFace;
-    };
-
     template <size_t size>
     juce::Typeface::Ptr loadEmbedded (const unsigned char (&data)[size])
     {
-        return new EmbeddedTypeface (juce::MemoryInputStream (data, size, false));
+        juce::MemoryInputStream stream (data, size, false);
+        return new juce::CustomTypeface (stream);
     }
 }
 
@@ -56,9 +26,9 @@ QYRLookAndFeel::QYRLookAndFeel()
 {
 }
 
-// "Arial", which the label asks for, gets a face with Arial's metrics; the framework's
-// default sans, which the links use, gets the face the framework finds first on a fresh
-// machine here, of the family it names right after Verdana, its choice on Windows.
+// "Arial", which the label asks for, gets a face with Arial's metrics. The framework's default
+// sans, which the links use, gets DejaVu Sans's shapes: what the framework finds on a fresh
+// machine here, and the free face nearest to Verdana, its default sans on Windows.
 juce::Typeface::Ptr QYRLookAndFeel::getTypefaceForFont (const juce::Font& font)
 {
     if (font.getTypefaceStyle() == "Regular")

@@ -1,3 +1,4 @@
+#include "GUI.h"
 #include "TestHelpers.h"
 
 using namespace testing_helpers;
@@ -120,4 +121,33 @@ TEST (Typefaces, ACharacterOutsideTheEmbeddedSetComesFromTheSystemsFonts)
             EXPECT_FALSE (outline.isEmpty()) << face.name << " U+" << juce::String::toHexString ((int) c);
         }
     }
+}
+
+TEST (Typefaces, ALabelTranslatedIntoGreekAndRussianDrawsItsText)
+{
+    const juce::Rectangle<int> labelArea { 312, 8, 136, 27 };
+
+    auto labelInk = [&] (const juce::String& translation)
+    {
+        juce::LocalisedStrings::setCurrentMappings (new juce::LocalisedStrings ("language: Test\n\"OS : WINDOWS \" = \""
+                                                                                   + translation + "\"\n", false));
+        GUI panel;
+        juce::LocalisedStrings::setCurrentMappings (nullptr);
+
+        const auto shot = snapshot (panel);
+        int ink = 0;
+
+        for (int y = labelArea.getY(); y < labelArea.getBottom(); ++y)
+            for (int x = labelArea.getX(); x < labelArea.getRight(); ++x)
+                ink += shot.getPixelAt (x, y).getBrightness() > 0.3f ? 1 : 0;
+
+        return ink;
+    };
+
+    // As much ink as the same number of Latin capitals, not blank boxes or nothing.
+    const auto latin = labelInk ("OS : LINUX ");
+    const auto translated = labelInk (juce::String::fromUTF8 ("ΟΣ : ЛИНУКС "));
+
+    EXPECT_GT (latin, 40);
+    EXPECT_GT (translated, latin / 2);
 }
