@@ -1,6 +1,5 @@
 #include "LinkButton.h"
 
-#include <signal.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
