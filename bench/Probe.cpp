@@ -70,24 +70,6 @@ namespace
         closedir (tasks);
         return { ticks, switches };
     }
-
-    int ignoreXErrors (Display*, XErrorEvent*)    { return 0; }
-
-    unsigned long pixelOf (Display* display, Window window, int x, int y)
-    {
-        // A window that is not viewable yet reads as an error, which only means "not yet".
-        auto previous = XSetErrorHandler (ignoreXErrors);
-        auto* image = XGetImage (display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-        XSync (display, False);
-        XSetErrorHandler (previous);
-
-        if (image == nullptr)
-            return 0;
-
-        const auto pixel = XGetPixel (image, 0, 0) & 0xffffff;
-        XDestroyImage (image);
-        return pixel;
-    }
 }
 
 int main (int argc, char* argv[])
@@ -155,7 +137,7 @@ int main (int argc, char* argv[])
             if (const auto found = findWindows (x11, title); ! found.empty())
                 window = found.front();
 
-        return window == 0 ? 0 : pixelOf (x11, window, x, y);
+        return window == 0 ? std::optional<unsigned long>() : pixelOf (x11, window, x, y);
     };
 
     while (shownColour() != colour)

@@ -13,13 +13,6 @@ using namespace expected;
 
 namespace
 {
-    int defunctChildren (pid_t parent)
-    {
-        const auto processes = allProcesses();
-        return (int) std::count_if (processes.begin(), processes.end(),
-                                    [&] (auto& p) { return p.parent == parent && p.state == 'Z'; });
-    }
-
     /** The table's stalls: starts and closes on a bare server and under openbox. */
     int stallsUnderLoad (int rounds)
     {

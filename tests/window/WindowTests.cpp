@@ -174,14 +174,8 @@ TEST_F (WindowTest, NoHandOffShellIsLeftBehind)
     ASSERT_EQ (browser.waitForOpened (20, 10s).size(), 20u);
 
     // Each shell is reaped as soon as it ends; the browser has ended them all by now.
-    auto defunctChildren = [&]
-    {
-        const auto processes = allProcesses();
-        return std::count_if (processes.begin(), processes.end(),
-                              [&] (auto& p) { return p.parent == program->pid() && p.state == 'Z'; });
-    };
-
-    EXPECT_TRUE (waitUntil ([&] { return defunctChildren() == 0; }, 5s)) << defunctChildren() << " defunct";
+    EXPECT_TRUE (waitUntil ([&] { return defunctChildren (program->pid()) == 0; }, 5s))
+        << defunctChildren (program->pid()) << " defunct";
 }
 
 TEST_F (WindowTest, EveryClickHandsTheAddressOverAgain)

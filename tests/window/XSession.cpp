@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <csignal>
 #include <dirent.h>
 #include <cstdlib>
@@ -267,6 +268,13 @@ namespace xsession
         return 0;
     }
 
+    int defunctChildren (pid_t parent)
+    {
+        const auto processes = allProcesses();
+        return (int) std::count_if (processes.begin(), processes.end(),
+                                    [&] (auto& p) { return p.parent == parent && p.state == 'Z'; });
+    }
+
     std::map<std::string, std::string> programEnvironment (const VirtualDisplay& display, const fs::path& home,
                                                            const std::string& path)
     {
@@ -350,26 +358,26 @@ namespace xsession
         return found;
     }
 
+    std::optional<unsigned long> pixelOf (Display* display, Window window, int x, int y)
+    {
+        // Reading a window that is not yet viewable is an X error, which only means "not yet".
+        // XGetImage is a round trip, so its error has arrived when it returns.
+        auto previous = XSetErrorHandler (ignoreXErrors);
+        auto* image = XGetImage (display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+        XSetErrorHandler (previous);
+
+        if (image == nullptr)
+            return {};
+
+        const auto pixel = XGetPixel (image, 0, 0) & 0xffffff;
+        XDestroyImage (image);
+        return pixel;
+    }
+
     bool waitForFirstFrame (Display* display, Window window, int x, int y, unsigned long colour,
                             std::chrono::milliseconds timeout)
     {
-        // Reading a window that is not yet viewable is an X error, which only means "not yet".
-        auto previous = XSetErrorHandler (ignoreXErrors);
-        const auto shown = waitUntil ([&]
-        {
-            auto* image = XGetImage (display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-
-            if (image == nullptr)
-                return false;
-
-            const auto pixel = XGetPixel (image, 0, 0) & 0xffffff;
-            XDestroyImage (image);
-            return pixel == colour;
-        }, timeout);
-
-        XSync (display, False);
-        XSetErrorHandler (previous);
-        return shown;
+        return waitUntil ([&] { return pixelOf (display, window, x, y) == colour; }, timeout);
     }
 
     Geometry geometryOf (Display* display, Window window)

@@ -89,6 +89,9 @@ namespace xsession
 
     std::vector<ProcessEntry> allProcesses();
 
+    /** How many children of the process have ended without being waited for. */
+    int defunctChildren (pid_t parent);
+
     /** A numeric field of /proc/<pid>/status, or of one of its threads; 0 if absent. */
     long statusField (pid_t pid, const std::string& field, const std::string& thread = {});
 
@@ -104,6 +107,9 @@ namespace xsession
     /** Waits until at least `count` such windows are visible. */
     std::vector<Window> waitForWindows (Display* display, const std::string& title, size_t count,
                                         std::chrono::milliseconds timeout = 10s);
+
+    /** One pixel of the window as 0xRRGGBB, or nothing while the window is not viewable. */
+    std::optional<unsigned long> pixelOf (Display* display, Window window, int x, int y);
 
     /** Waits until the window's pixel at (x, y) shows the colour. */
     bool waitForFirstFrame (Display* display, Window window, int x, int y, unsigned long colour,
