@@ -4,6 +4,10 @@ set (QYR_ARTWORK_HEADER_DIR "${PROJECT_BINARY_DIR}/generated/artwork")
 qyr_embed_file ("${QYR_ARTWORK_PNG}" "${QYR_ARTWORK_HEADER_DIR}/QYRDownloaderArtwork.h"
                 resource_GUI_qyrdownloaderImageBg_png)
 
+# Every program that compiles the panel waits for this target, wherever it is defined: a
+# generated file is made only by targets in the directory of its command.
+add_custom_target (qyr_artwork_header DEPENDS "${QYR_ARTWORK_HEADER_DIR}/QYRDownloaderArtwork.h")
+
 # The panel's links and the program's look, shared with the tests and the benchmarks,
 # which compile the panel itself around artwork of their own. What the platform does
 # differently lives in one file of its own for each part.
@@ -33,9 +37,9 @@ target_sources (QYRDownloader
     PRIVATE
         src/Main.cpp
         src/GUI.cpp
-        ${QYR_WINDOW_SOURCES}
-        "${QYR_ARTWORK_HEADER_DIR}/QYRDownloaderArtwork.h")
+        ${QYR_WINDOW_SOURCES})
 
 target_include_directories (QYRDownloader PRIVATE "${QYR_ARTWORK_HEADER_DIR}")
+add_dependencies (QYRDownloader qyr_artwork_header)
 
 target_link_libraries (QYRDownloader PRIVATE qyr_controls qyr_juce qyr_warnings)
